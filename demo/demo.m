@@ -33,3 +33,18 @@ try
 catch err
   show ("to_simple_string ('not_a_date_time')", ["error: " err.message]);
 end_try_catch
+
+printf ("\nStatistics in one pass (Boost.Accumulators), NaN skipped\n");
+x = [2, 4, NaN, 4, 5; 5, 7, 9, NaN, 1];
+show ("x", x);
+show ("count (x)", boost_accumulators_count (x));
+show ("min (x), max (x)", [boost_accumulators_min(x), boost_accumulators_max(x)]);
+show ("sum_and_variants (x)", boost_accumulators_sum_and_variants (x));
+show ("mean_and_variants (x, weights 1:10)", boost_accumulators_mean_and_variants (x, 1:10));
+show ("variance_and_variants (x, 'immediate')", ...
+      boost_accumulators_variance_and_variants (x, "immediate"));
+show ("error_of_mean (x)", boost_accumulators_error_of_mean (x));
+show ("moment (x, 3)", boost_accumulators_moment (x, 3));
+y = randn (1e7, 1);
+tic;  r = boost_accumulators_variance_and_variants (y);  t = toc;
+show (sprintf ("variance of 1e7 normal samples (%.0f ms)", 1e3 * t), r);
