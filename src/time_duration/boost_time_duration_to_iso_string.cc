@@ -8,12 +8,7 @@ Convert a time duration to an ISO 8601 string in the format "HHMMSS.ffffff",
 where fractional seconds are only included if non-zero.
 
 The input @var{td} can be specified as:
-@itemize
-@item A struct with fields @qcode{"hours"}, @qcode{"minutes"}, @qcode{"seconds"}, and optionally @qcode{"fractional_seconds"}
-@item A string in @qcode{"HH:MM:SS.fff"} format
-@item 3 or 4 numeric arguments: @var{hours}, @var{minutes}, @var{seconds}[, @var{fractional_seconds}]
-@end itemize
-
+)--" TIME_DURATION_INPUT_FORMS R"--(
 Based on @code{boost::posix_time::to_iso_string(time_duration)}.
 
 @example

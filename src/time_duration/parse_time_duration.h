@@ -10,6 +10,17 @@
 
 #include <cstdint>
 
+// The list of accepted forms in the help text of every function that
+// decodes a duration, after the function's own opening line.
+#define TIME_DURATION_INPUT_FORMS                                       \
+  "@itemize\n"                                                          \
+  "@item A struct with fields @qcode{\"hours\"}, @qcode{\"minutes\"}, "  \
+  "@qcode{\"seconds\"}, and optionally @qcode{\"fractional_seconds\"}\n" \
+  "@item A string in @qcode{\"HH:MM:SS.fff\"} format\n"                  \
+  "@item 3 or 4 numeric arguments: @var{hours}, @var{minutes}, "        \
+  "@var{seconds}[, @var{fractional_seconds}]\n"                         \
+  "@end itemize\n"
+
 // Decodes the duration whose argument group starts at position START and
 // ends before position END (the next group's start, or args.length ()).
 // WHO prefixes the errors raised for a number form with too few numbers
