@@ -19,6 +19,11 @@ Both give the population variance (normalized by the number of
 elements); NaN elements of @var{data} are skipped.  The optional
 @var{method} is @qcode{'lazy'} (default) or @qcode{'immediate'}, written
 exactly so.
+The lazy method takes the variance from the running sums of the samples
+and of their squares when it is read; it loses precision where the mean is
+large against the spread of the data (for @code{1e8 + [1, 2, 3]} it gives
+0).  The immediate method updates the variance at every sample and keeps
+that precision.
 
 @var{result} is a struct with the fields:
 @itemize
@@ -101,6 +106,9 @@ r = boost_accumulators_variance_and_variants ([1, 2, 3, 4, 5])
 ## the variance 0 (m2 - mean^2 rounds below 0 for these)
 %!assert (boost_accumulators_variance_and_variants ([0.1, 0.1, 0.1]).variance, 0)
 %!assert (boost_accumulators_variance_and_variants (repmat (0.7, 1, 6)).variance, 0)
+
+## The immediate method keeps its precision far from zero
+%!assert (boost_accumulators_variance_and_variants (1e8 + [1, 2, 3], "immediate").variance, 2/3, 1e-7)
 
 ## One sample, and none
 %!assert (boost_accumulators_variance_and_variants (4), struct ("variance", 0, "mean", 4, "count", 1, "method", "lazy"))

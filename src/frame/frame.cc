@@ -41,21 +41,21 @@ namespace boost_oct
   nargin_at_least (const octave_value_list& args, int n)
   {
     if (args.length () < n)
-      print_usage ();
+      octave::print_usage ();
   }
 
   void
   nargin_exactly (const octave_value_list& args, int n)
   {
     if (args.length () != n)
-      print_usage ();
+      octave::print_usage ();
   }
 
   void
   nargin_between (const octave_value_list& args, int n, int m)
   {
     if (args.length () < n || args.length () > m)
-      print_usage ();
+      octave::print_usage ();
   }
 
   void
