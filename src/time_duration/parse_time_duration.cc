@@ -3,6 +3,7 @@
 #include <boost/date_time/posix_time/posix_time_types.hpp>
 #include <boost/date_time/time_parsing.hpp>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -79,6 +80,9 @@ pt::time_duration
 parse_time_duration (const char *who, const octave_value_list& args,
                      int start, int end)
 {
+  if (start >= std::min (end, int (args.length ())))
+    boost_oct::fail (who, "missing the time_duration at argument %d",
+                     start + 1);
   const octave_value& a = args (start);
 
   if (a.isstruct ())

@@ -22,7 +22,8 @@ BOOST_OCT_DEFUN (td_decode_probe, R"--(-*- texinfo -*-
 @deftypefn {Loadable Function} {@var{r} =} td_decode_probe (@var{kind}, @dots{})
 Decode the arguments after @var{kind} as the time-duration functions do.
 @var{kind} is @qcode{"one"} (one duration; @var{r} is its tick count or its
-special name), or @qcode{"pair"}, @qcode{"compare"} or @qcode{"integer"}
+special name), @qcode{"at"} (the same, decoded from the 0-based position
+given first), or @qcode{"pair"}, @qcode{"compare"} or @qcode{"integer"}
 (two items; @var{r} is a struct with fields @qcode{"split"}, the 0-based
 position of the second item, @qcode{"first"} and @qcode{"second"}).
 @end deftypefn)--")
@@ -33,6 +34,13 @@ position of the second item, @qcode{"first"} and @qcode{"second"}).
 
   if (kind == "one")
     return describe (parse_time_duration (who, rest, 0, rest.length ()));
+  if (kind == "at")
+    {
+      // Decode from the position given first, to the end of the list.
+      const int start = rest(0).int_value ();
+      return describe (parse_time_duration (who, rest, start,
+                                            rest.length ()));
+    }
 
   second_item item = second_item::duration;
   if (kind == "compare")
@@ -89,6 +97,11 @@ position of the second item, @qcode{"first"} and @qcode{"second"}).
 %!error <td_decode_probe: time_duration is out of range> td_decode_probe ("one", 0, 0, 0, 9223372036854775806)
 %!error <td_decode_probe: time_duration is out of range> td_decode_probe ("one", 0, 0, 0, -Inf)
 %!assert (td_decode_probe ("one", 2562047788, 0, 54, 775805), 9223372036854775805)
+
+## A group that would start at or past the end of the list is refused
+%!assert (td_decode_probe ("at", 1, 0, 0, 5), 5e6)
+%!error <td_decode_probe: missing the time_duration at argument 3> td_decode_probe ("at", 2, 0)
+%!error <td_decode_probe: missing the time_duration at argument 9> td_decode_probe ("at", 8, 0)
 
 ## Splitting two items: (kind, arguments, split, first, second)
 %!test
