@@ -1,7 +1,8 @@
 # Top-level targets of the package.
 #
 #   make            build every module (src/*.oct) in parallel
-#   make check      build, then run every module's tests and help check
+#   make check      build, check INDEX and README against src/, then run
+#                   every module's tests and help check
 #   make demo       build, then run demo/demo.m
 #   make bench      build, then run the benchmarks of bench/
 #   make dist       the package tarball, dist/boost-VERSION.tar.gz
@@ -26,6 +27,7 @@ probes: build
 	$(MAKE) -C src -j$(JOBS) probes
 
 check: build probes
+	tools/check-index.sh
 	tools/run-tests.sh src src/build/probes
 
 demo: build
