@@ -80,7 +80,9 @@ pt::time_duration
 parse_time_duration (const char *who, const octave_value_list& args,
                      int start, int end)
 {
-  if (start >= std::min (end, int (args.length ())))
+  // The group may use positions START to LIMIT - 1, never past the list.
+  const int limit = std::min (end, int (args.length ()));
+  if (start >= limit)
     boost_oct::fail (who, "missing the time_duration at argument %d",
                      start + 1);
   const octave_value& a = args (start);
@@ -105,7 +107,7 @@ parse_time_duration (const char *who, const octave_value_list& args,
                <pt::time_duration, char> (text);
     }
 
-  const int available = std::min (end, int (args.length ())) - start;
+  const int available = limit - start;
   if (available < 3)
     too_few_numbers (who, available, start);
 
